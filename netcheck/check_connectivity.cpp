@@ -1,0 +1,7 @@
+#include "netcheck/check_connectivity.h"
+
+namespace ruvelka {
+
+void CheckConnectivity(CommandContext&) {}
+
+}  // namespace ruvelka

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the three configurations from the same source:
+#   build/native  the portable core and its unit tests (g++)
+#   build/i686    ruvelka.exe for 32-bit Windows, the shipped program
+#   build/x86_64  ruvelka.exe for 64-bit Windows and the end-to-end tests
+# Extra arguments go to every CMake configure step.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${RUVELKA_BUILD_DIR:-$root/build}
+jobs=$(nproc)
+
+configure() {  # dir, extra args...
+  local dir=$1; shift
+  cmake -S "$root" -B "$out/$dir" -G Ninja "$@" > "$out/$dir.configure.log" ||
+    { cat "$out/$dir.configure.log"; exit 1; }
+  cmake --build "$out/$dir" -j "$jobs"
+}
+
+mkdir -p "$out"
+configure native -DCMAKE_BUILD_TYPE=Debug "$@"
+configure i686 -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@"
+configure x86_64 -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" "$@"

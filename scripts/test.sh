@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the three configurations, and runs every
+# test: the native unit tests, the import checks of both executables, and the
+# end-to-end tests of the 64-bit program under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh"
+
+out=${RUVELKA_BUILD_DIR:-$root/build}
+status=0
+for dir in native i686 x86_64; do
+  echo "== tests: $dir"
+  ctest --test-dir "$out/$dir" --output-on-failure -j 2 || status=1
+done
+exit $status
