@@ -1,37 +1,55 @@
 // Start-up and exit.
+#include <commctrl.h>
+#include <ole2.h>
 #include <windows.h>
+#include <winsock.h>
+
+#include "app/program_state.h"
+#include "platform/win32/application.h"
+
+namespace ruvelka {
 
 namespace {
 
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE) DestroyWindow(window);
-            return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+// The command lines the program runs find their commands from here.
+void EnterProgramFolder() {
+    char path[MAX_PATH + 1] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    char* lastSlash = nullptr;
+    for (char* p = path; *p; p = CharNextA(p))
+        if (*p == '\\') lastSlash = p;
+    if (lastSlash == nullptr) return;
+    lastSlash[1] = '\0';
+    SetCurrentDirectoryA(path);
 }
+
+// The program's own start routine: nothing to do.
+void StartRoutine() {}
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = "Ruvelka";
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, "Ruvelka", "Ruvelka V2.0 [免费软件]", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 576, 465, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOWNORMAL);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+int ProgramMain(HINSTANCE instance) {
+    OleInitialize(nullptr);
+    WSADATA sockets;
+    WSAStartup(MAKEWORD(1, 1), &sockets);
+    EnterProgramFolder();
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_INTERNET_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    StartRoutine();
+    {
+        Application app(instance);
+        if (app.ShowMainWindow()) app.RunMessageLoop();
+        // The exit routine, once, after the last window has gone.
+        ReleaseProgramState(app.state());
+        app.system().CloseInternetSession();
     }
+    WSACleanup();
+    OleUninitialize();
     return 0;
 }
+
+}  // namespace ruvelka
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return ruvelka::ProgramMain(instance); }
