@@ -1,7 +1,8 @@
 // Start-up and exit.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <ole2.h>
-#include <windows.h>
 #include <winsock.h>
 
 #include "app/program_state.h"
