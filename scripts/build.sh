@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the three configurations from the same source:
-#   build/native  the portable core and its unit tests (g++)
-#   build/i686    ruvelka.exe for 32-bit Windows, the shipped program
-#   build/x86_64  ruvelka.exe for 64-bit Windows and the end-to-end tests
+# Builds every configuration from the same source:
+#   build/native    the portable core and its unit tests (g++)
+#   build/sanitize  the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   build/i686      ruvelka.exe for 32-bit Windows, the shipped program
+#   build/x86_64    ruvelka.exe for 64-bit Windows and the end-to-end tests
 # Extra arguments go to every CMake configure step.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,5 +19,6 @@ configure() {  # dir, extra args...
 
 mkdir -p "$out"
 configure native -DCMAKE_BUILD_TYPE=Debug "$@"
+configure sanitize -DCMAKE_BUILD_TYPE=Debug -DRUVELKA_SANITIZE=ON "$@"
 configure i686 -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$@"
 configure x86_64 -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" "$@"

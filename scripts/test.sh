@@ -9,7 +9,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 out=${RUVELKA_BUILD_DIR:-$root/build}
 status=0
-for dir in native i686 x86_64; do
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+for dir in native sanitize i686 x86_64; do
   echo "== tests: $dir"
   ctest --test-dir "$out/$dir" --output-on-failure -j 2 || status=1
 done
