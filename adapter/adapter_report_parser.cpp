@@ -31,6 +31,14 @@ Found TakeAfter(const Text& report, const Text& marker, const Text& terminator) 
     long long q = FindText(report, terminator, p, true);
     if (q < 0) return found;
     found.value = MiddlePart(report, p, q - p);
+    // An item never runs past the end of its own line: a name whose ":" is
+    // not on its heading line is missing, and a value stops at a stray CR or
+    // LF, so that nothing after it can reach a box or the netsh script.
+    std::size_t lineBreak = found.value.find_first_of("\r\n");
+    if (lineBreak != Text::npos) {
+        if (terminator != kLineEnd) return Found();
+        found.value.resize(lineBreak);
+    }
     found.terminator = q;
     return found;
 }

@@ -50,13 +50,13 @@ std::vector<Text> SplitReportLines(const Text& report) {
     std::vector<Text> lines;
     std::size_t begin = 0;
     while (begin < report.size()) {
-        // A line feed is never the second byte of a GBK character.
-        std::size_t feed = report.find('\n', begin);
-        std::size_t end = feed == Text::npos ? report.size() : feed;
-        std::size_t contentEnd = (end > begin && report[end - 1] == '\r') ? end - 1 : end;
-        lines.push_back(report.substr(begin, contentEnd - begin));
-        if (feed == Text::npos) break;
-        begin = feed + 1;
+        // CR LF ends a line, and so does a CR or LF on its own: no line may
+        // hold a line break. Neither byte is ever the second byte of a GBK
+        // character.
+        std::size_t end = report.find_first_of("\r\n", begin);
+        lines.push_back(report.substr(begin, (end == Text::npos ? report.size() : end) - begin));
+        if (end == Text::npos) break;
+        begin = end + ((report[end] == '\r' && end + 1 < report.size() && report[end + 1] == '\n') ? 2 : 1);
     }
     return lines;
 }

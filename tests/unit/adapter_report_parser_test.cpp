@@ -138,7 +138,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "   IP Address. . . . . . . . . . . . : 10.0.0.5\r\n"
                  "   Default Gateway . . . . . . . . . : 10.0.0.1\r\n",
                  {"", "10.0.0.5", "", "10.0.0.1", ""}},
-        TextCase{"blanks_kept_in_name", "Ethernet adapter  Local  Area :\r\n", {" Local  Area ", "", "", "", ""}}),
+        TextCase{"blanks_kept_in_name", "Ethernet adapter  Local  Area :\r\n", {" Local  Area ", "", "", "", ""}},
+        // A name or value never reaches past its own line (found by fuzzing):
+        // the ":" of the next line does not end the name, a stray CR ends a value.
+        TextCase{"colon_only_on_a_later_line",
+                 "Ethernet adapter LAN\r\n   IP Address. . . . . . . . . . . . : 10.1.1.1\r\n",
+                 {"", "10.1.1.1", "", "", ""}},
+        TextCase{"stray_line_breaks_end_a_value",
+                 "Ethernet adapter LAN:\r\n   IP Address. . . . . . . . . . . . : 10.1.1.1\rset x\r\n"
+                 "   Subnet Mask . . . . . . . . . . . : 255.0.0.0\nset y\r\n",
+                 {"LAN", "10.1.1.1", "255.0.0.0", "", ""}}),
     [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(
