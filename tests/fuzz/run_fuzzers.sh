@@ -32,8 +32,12 @@ seed() {  # target, corpus folder
       printf '%s' ' 256.1.1.1 ' > "$corpus/c"; printf '%s' '+1.-0. 3 .99999999999' > "$corpus/d" ;;
     fuzz_text_find)
       printf '\x03\x0fEthernet adapter \xd2\xd4\xcc\xab\xcd\xf8 LAN:\r\n' > "$corpus/a" ;;
-    *)
-      for f in "$here"/seeds/"$target"/*; do [ -f "$f" ] && cp "$f" "$corpus/"; done ;;
+    fuzz_router_address)
+      printf '%s' '192.168.1.1' > "$corpus/a"; printf '%s' '192.168.1.1 & del x' > "$corpus/b"
+      printf '%s' '[fe80::1]:8080/admin' > "$corpus/c"; printf '%s' 'router.lan/a_b' > "$corpus/d" ;;
+    fuzz_configuration_script)
+      printf 'Local Area Connection\0192.168.1.100\0255.255.255.0\0192.168.1.1\0192.168.1.1' > "$corpus/a"
+      printf '\xb1\xbe\xb5\xd8\xc1\xac\xbd\xd3\0\0\0\0' > "$corpus/b" ;;
   esac
 }
 
