@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the three configurations, and runs every
+# Installs what is missing, builds every configuration, and runs every
 # test: the native unit tests (also under the sanitizers), a short run of each
 # fuzz target, the import checks of both executables, and the end-to-end
 # tests of the 64-bit program under Wine.
