@@ -29,10 +29,11 @@ mkdir -p "$work/program" "$work/temp"
 
 # The prefix copy: program files are shared as hard links; whatever Wine
 # writes in place (the registry, .ini files) is a copy of its own.
-cp -al "$template" "$run/prefix"
+mkdir -p "$run/prefix"
+cp -al "$template/." "$run/prefix/"
 find "$run/prefix" -type f -links +1 ! -iregex '.*\.\(dll\|exe\|drv\|sys\|nls\|ocx\|cpl\|acm\|tlb\|ds\|msstyles\|com\)' -print0 |
   while IFS= read -r -d '' f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done
-ln -s "$work" "$run/prefix/dosdevices/t:"
+ln -sfn "$work" "$run/prefix/dosdevices/t:"
 
 cp "$program_exe" "$work/program/ruvelka.exe"
 for s in "${stubs[@]}"; do

@@ -222,6 +222,15 @@ void ExpectFileText(Session&, const Words& w) {
     if (bytes != w[2]) Mismatch(Shown(w[1]) + " to hold " + Shown(w[2]), Shown(bytes));
 }
 
+void ExpectFileLines(Session&, const Words& w) {
+    NeedWords(w, 1, 1000, "expect-file-lines PATH LINE...");
+    std::string wanted;
+    for (std::size_t i = 2; i < w.size(); ++i) wanted += w[i] + "\r\n";
+    std::string bytes;
+    if (!ReadFileBytes(w[1], &bytes)) Mismatch(Shown(w[1]) + " to hold " + Shown(wanted), "no such file");
+    if (bytes != wanted) Mismatch(Shown(w[1]) + " to hold " + Shown(wanted), Shown(bytes));
+}
+
 void SetTimeout(Session& session, const Words& w) {
     NeedWords(w, 1, 1, "timeout SECONDS");
     long seconds = ParseNumber(w[1]);
@@ -569,6 +578,7 @@ const std::map<std::string, Handler>& Handlers() {
         {"delete-file", DeleteOneFile},
         {"expect-file", ExpectFile},
         {"expect-file-text", ExpectFileText},
+        {"expect-file-lines", ExpectFileLines},
         {"timeout", SetTimeout},
         {"start", StartProgram},
         {"window", SelectWindow},
