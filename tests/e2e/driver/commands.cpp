@@ -130,6 +130,9 @@ void Sync(Session& session) {
         if (!IsWindow(session.window) ||
             SendMessageTimeoutA(session.window, WM_NULL, 0, 0, SMTO_NORMAL, session.timeoutMs, &ignored))
             return;
+        // The window went while the message waited: the program handled what
+        // was posted to it by closing the window (and perhaps ending).
+        if (!IsWindow(session.window)) return;
         Fail("the program did not answer within " + Number(session.timeoutMs / 1000) + " s");
     }
     if (!WaitUntilHandled(session.markerEdit, session.markerLimit, session.timeoutMs))
