@@ -83,7 +83,9 @@ TEST(CommandBindingsTest, SixButtonsEachBoundToACommand) {
     }
     for (std::size_t i = 0; i < kMainWindow.controlCount; ++i) {
         const ControlSpec& c = kMainWindow.controls[i];
-        if (c.kind == ControlKind::Button) EXPECT_TRUE(bound.count(c.name)) << c.name << " has no command";
+        if (c.kind == ControlKind::Button) {
+            EXPECT_TRUE(bound.count(c.name)) << c.name << " has no command";
+        }
     }
     EXPECT_EQ(CommandForControl("标签2"), nullptr);
 }
