@@ -2,9 +2,11 @@
 // an in-process server with one class that offers IDispatch with type
 // information for the property "Visible" and the method "Navigate". It opens
 // no window and fetches nothing; it appends every call it receives, with the
-// types and values of the arguments, to automation-calls.txt (UTF-8) in the
-// folder of the program that loaded it:
-//   create
+// types and values of the arguments, to automation-calls.txt in the folder of
+// the program that loaded it, one line each, ending in CR LF, in the ANSI
+// code page (as the driver's expect-file-lines compares them):
+//   create                             a new object
+//   run                                IRunnableObject::Run (OleRun)
 //   names <name>                       IDispatch::GetIDsOfNames was asked
 //   invoke <member> <flags> named=<named arguments> <type> <value> ...
 //   released                           the last reference is gone
@@ -27,12 +29,12 @@ const DISPID kNavigateId = 104;
 LONG gObjects = 0;
 LONG gLocks = 0;
 
-std::string Utf8(const wchar_t* text, int length) {
+std::string Ansi(const wchar_t* text, int length) {
     if (text == nullptr || length <= 0) return std::string();
-    int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
     if (size <= 0) return std::string();
     std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, &out[0], size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text, length, &out[0], size, nullptr, nullptr);
     return out;
 }
 
@@ -46,7 +48,7 @@ void Record(const std::string& line) {
     HANDLE file = CreateFileW(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
-    std::string text = line + "\n";
+    std::string text = line + "\r\n";
     DWORD written = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
@@ -87,7 +89,7 @@ std::string Describe(const VARIANTARG& v) {
         case VT_UI4: return "VT_UI4 " + std::to_string(v.ulVal);
         case VT_BOOL: return "VT_BOOL " + std::to_string(v.boolVal);
         case VT_ERROR: return "VT_ERROR " + std::to_string(v.scode);
-        case VT_BSTR: return "VT_BSTR " + Utf8(v.bstrVal, static_cast<int>(SysStringLen(v.bstrVal)));
+        case VT_BSTR: return "VT_BSTR " + Ansi(v.bstrVal, static_cast<int>(SysStringLen(v.bstrVal)));
         default: return "vt" + std::to_string(v.vt);
     }
 }
@@ -107,7 +109,7 @@ ITypeInfo* MakeTypeInfo() {
     return info;
 }
 
-class BrowserStub : public IDispatch {
+class BrowserStub : public IDispatch, public IRunnableObject {
 public:
     BrowserStub() : typeInfo_(MakeTypeInfo()) { InterlockedIncrement(&gObjects); }
     virtual ~BrowserStub() {
@@ -118,8 +120,12 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
         *out = nullptr;
-        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch)) return E_NOINTERFACE;
-        *out = static_cast<IDispatch*>(this);
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch))
+            *out = static_cast<IDispatch*>(this);
+        else if (IsEqualIID(iid, IID_IRunnableObject))
+            *out = static_cast<IRunnableObject*>(this);
+        else
+            return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
@@ -148,7 +154,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
         if (names == nullptr || ids == nullptr || count == 0) return E_INVALIDARG;
-        Record("names " + Utf8(names[0], lstrlenW(names[0])));
+        Record("names " + Ansi(names[0], lstrlenW(names[0])));
         if (typeInfo_ == nullptr) return DISP_E_UNKNOWNNAME;
         return DispGetIDsOfNames(typeInfo_, names, count, ids);
     }
@@ -170,8 +176,23 @@ public:
         return S_OK;
     }
 
+    HRESULT STDMETHODCALLTYPE GetRunningClass(CLSID* classId) override {
+        if (classId == nullptr) return E_POINTER;
+        *classId = kBrowserStubClassId;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Run(IBindCtx*) override {
+        Record("run");
+        running_ = true;
+        return S_OK;
+    }
+    BOOL STDMETHODCALLTYPE IsRunning() override { return running_; }
+    HRESULT STDMETHODCALLTYPE LockRunning(BOOL, BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetContainedObject(BOOL) override { return S_OK; }
+
 private:
     LONG references_ = 1;
+    BOOL running_ = FALSE;
     ITypeInfo* typeInfo_;
 };
 
