@@ -1,8 +1,9 @@
 // The timing side of bench/run.sh. It starts the programs under test, clicks
 // their buttons as a user would (BM_CLICK posted to the button) and times each
-// step with the performance counter; beside each step it times the floor the
-// step is compared with. It prints one line per sample and leaves the medians
-// to bench/report.py:
+// step with the performance counter; beside each step, in turn, it times the
+// floor the step is compared with, and a second floor that shows where the
+// difference goes. It prints one line per sample and leaves the medians to
+// bench/report.py:
 //   time <measure> <milliseconds>
 //   memory <program>.api <peak working set> <working set>   (bytes)
 //   note <text>
@@ -24,6 +25,7 @@
 #include <commctrl.h>
 #include <psapi.h>
 #include <wininet.h>
+#include <winsock.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -48,6 +50,7 @@ const int kAboutButton = 1031;
 
 const char kMainWindowClass[] = "RuvelkaMainWindow";
 const char kAboutWindowClass[] = "RuvelkaAboutWindow";
+const char kBareWindowClass[] = "RuvelkaBareWindow";
 const char kMessageBoxClass[] = "#32770";
 const char kConnectedMark[] = "恭喜";  // in the verdict of a check that reached the page
 const char kLoopback[] = "127.0.0.1";
@@ -155,9 +158,11 @@ HWND FindProcessWindow(DWORD processId, const char* windowClass) {
 // (every window of it), and ended by force only when it does not go.
 class Program {
 public:
-    Program(const std::string& exe, const char* windowClass) : exe_(exe), windowClass_(windowClass) {
-        std::vector<char> line(exe.size() + 3);
-        std::snprintf(line.data(), line.size(), "\"%s\"", exe.c_str());
+    Program(const std::string& exe, const char* windowClass, const std::string& arguments = "")
+        : exe_(exe), windowClass_(windowClass) {
+        const std::string commandLine = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back('\0');
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         const std::string folder = FolderOf(exe);
@@ -220,9 +225,9 @@ void Click(HWND button) {
 
 // --- start-up ---------------------------------------------------------------
 
-double TimeStartup(const std::string& exe, const char* windowClass) {
+double TimeStartup(const std::string& exe, const char* windowClass, const std::string& arguments = "") {
     const double start = NowMs();
-    Program program(exe, windowClass);
+    Program program(exe, windowClass, arguments);
     program.WaitReady();
     const double elapsed = NowMs() - start;
     program.Close();
@@ -270,8 +275,10 @@ std::string TempFolder() {
 }
 
 // The view command's command line, run straight from here, from the same
-// folder and into a report file of its own.
-double TimeCommandLineDirectly(const std::string& folder) {
+// folder and into a report file of its own. A program without a console, as
+// ruvelka.exe is, gives cmd a console of its own; newConsole does the same
+// here, else cmd shares the driver's.
+double TimeCommandLineDirectly(const std::string& folder, bool newConsole) {
     const std::string report = TempFolder() + "\\ruvelka-bench-report.txt";
     const std::string commandLine = "cmd /c ipconfig /all >>\"" + report + "\"";
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -284,7 +291,8 @@ double TimeCommandLineDirectly(const std::string& folder) {
 
     const double start = NowMs();
     DeleteFileA(report.c_str());
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &process))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, newConsole ? CREATE_NEW_CONSOLE : 0, nullptr,
+                        folder.c_str(), &startup, &process))
         throw Failure("cannot run " + commandLine);
     WaitForSingleObject(process.hProcess, INFINITE);
     const double elapsed = NowMs() - start;
@@ -373,8 +381,15 @@ private:
     INTERNET_PORT port_ = 0;
 };
 
-double TimeBareGet(LoopbackPage& page, const std::string& address) {
+// The check also looks up this computer's own name, as the program does; the
+// second floor adds that lookup to the GET.
+double TimeBareGet(LoopbackPage& page, const std::string& address, bool withLookup) {
     const double start = NowMs();
+    if (withLookup) {
+        char name[16] = {};
+        if (gethostname(name, sizeof name) != 0 || gethostbyname(name) == nullptr)
+            throw Failure("this computer's name does not resolve");
+    }
     const std::string body = page.Get();
     const double elapsed = NowMs() - start;
     if (body.find(address) == std::string::npos) throw Failure("the loopback page did not come back");
@@ -490,10 +505,12 @@ int Runs(const char* text) {
 // counted (the first start of anything under Wine fills caches).
 void MeasureStartup(int runs, const std::string& exe, const std::string& bare) {
     TimeStartup(exe, kMainWindowClass);
-    TimeStartup(bare, "RuvelkaBareWindow");
+    TimeStartup(bare, kBareWindowClass);
+    TimeStartup(bare, kBareWindowClass, "--label");
     for (int i = 0; i < runs; ++i) {
         PrintTime("startup.program", TimeStartup(exe, kMainWindowClass));
-        PrintTime("startup.bare", TimeStartup(bare, "RuvelkaBareWindow"));
+        PrintTime("startup.bare", TimeStartup(bare, kBareWindowClass));
+        PrintTime("startup.bare-with-label", TimeStartup(bare, kBareWindowClass, "--label"));
     }
 }
 
@@ -502,10 +519,12 @@ void MeasureView(int runs, const std::string& exe) {
     program.WaitReady();
     RequireStandIns(program.folder());
     TimeView(program);
-    TimeCommandLineDirectly(program.folder());
+    TimeCommandLineDirectly(program.folder(), true);
+    TimeCommandLineDirectly(program.folder(), false);
     for (int i = 0; i < runs; ++i) {
         PrintTime("view.program", TimeView(program));
-        PrintTime("view.direct", TimeCommandLineDirectly(program.folder()));
+        PrintTime("view.direct", TimeCommandLineDirectly(program.folder(), true));
+        PrintTime("view.direct-shared-console", TimeCommandLineDirectly(program.folder(), false));
     }
 }
 
@@ -514,10 +533,12 @@ void MeasureCheck(int runs, const std::string& exe, const std::string& url, cons
     Program program(exe, kMainWindowClass);
     program.WaitReady();
     TimeCheck(program, address);
-    TimeBareGet(page, address);
+    TimeBareGet(page, address, false);
+    TimeBareGet(page, address, true);
     for (int i = 0; i < runs; ++i) {
         PrintTime("check.program", TimeCheck(program, address));
-        PrintTime("check.wininet", TimeBareGet(page, address));
+        PrintTime("check.wininet", TimeBareGet(page, address, false));
+        PrintTime("check.wininet-and-lookup", TimeBareGet(page, address, true));
     }
 }
 
@@ -534,6 +555,8 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    WSADATA sockets;
+    WSAStartup(MAKEWORD(1, 1), &sockets);
     try {
         const std::string what = argc > 1 ? argv[1] : "";
         if (what == "startup" && argc == 5) {
