@@ -470,6 +470,22 @@ void ExpectFocus(Session& session, const Words& w) {
     }
 }
 
+void ExpectActive(Session& session, const Words& w) {
+    NeedWords(w, 0, 0, "expect-active");
+    HWND window = CurrentWindow(session);
+    HWND active = ActiveOf(session.program.threadId());
+    if (active != window)
+        Mismatch(std::string("the ") + session.kind->word + " window active", active ? ClassOf(active) : "none");
+}
+
+void ExpectMinimized(Session& session, const Words& w) {
+    NeedWords(w, 1, 1, "expect-minimized yes|no");
+    if (w[1] != "yes" && w[1] != "no") Fail("usage: expect-minimized yes|no");
+    bool minimized = IsIconic(CurrentWindow(session)) != FALSE;
+    if (minimized != (w[1] == "yes"))
+        Mismatch(minimized ? "not minimised" : "minimised", minimized ? "minimised" : "not minimised");
+}
+
 // ---- acting on the window ---------------------------------------------------
 
 void TypeText(Session& session, const Words& w) {
@@ -520,6 +536,20 @@ void Press(Session& session, const Words& w) {
     PostMessageA(target, WM_KEYDOWN, key, scan | 1);
     PostMessageA(target, WM_KEYUP, key, scan | 1 | (1u << 30) | (1u << 31));
     Sync(session);
+}
+
+void MinimizeWindow(Session& session, const Words& w) {
+    NeedWords(w, 0, 0, "minimize");
+    PostMessageA(CurrentWindow(session), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Sync(session);
+}
+
+void ActivateWindow(Session& session, const Words& w) {
+    NeedWords(w, 0, 0, "activate");
+    HWND window = CurrentWindow(session);
+    SetForegroundWindow(window);
+    Sync(session);
+    if (ActiveOf(session.program.threadId()) != window) Fail("the window could not be made active");
 }
 
 void CloseWindow(Session& session, const Words& w) {
@@ -602,6 +632,10 @@ const std::map<std::string, Handler>& Handlers() {
         {"sync", SyncCommand},
         {"press", Press},
         {"close", CloseWindow},
+        {"minimize", MinimizeWindow},
+        {"activate", ActivateWindow},
+        {"expect-active", ExpectActive},
+        {"expect-minimized", ExpectMinimized},
         {"expect-message", ExpectMessage},
         {"expect-no-message", ExpectNoMessage},
         {"answer-message", AnswerMessage},

@@ -110,6 +110,13 @@ HWND FocusOf(DWORD threadId) {
     return info.hwndFocus;
 }
 
+HWND ActiveOf(DWORD threadId) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
+    return info.hwndActive;
+}
+
 bool WaitUntilHandled(HWND markerEdit, DWORD normalLimit, DWORD timeoutMs) {
     // A marker travels behind whatever was posted before: a posted
     // EM_SETLIMITTEXT to an edit box of the program, read back with a sent

@@ -38,6 +38,9 @@ RECT RectInClient(HWND control, HWND window);
 // The window the program's thread has given the keyboard focus, or nullptr.
 HWND FocusOf(DWORD threadId);
 
+// The active window of the program's thread.
+HWND ActiveOf(DWORD threadId);
+
 // Waits until the program's thread has handled every message posted to it
 // before this call, or is waiting for input in a modal loop (a message box).
 // markerEdit is an edit box of the program whose text limit is normalLimit.
