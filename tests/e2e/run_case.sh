@@ -62,7 +62,7 @@ export E2E_WORK='T:\' E2E_PROGRAM='T:\program' E2E_TEMP='T:\temp'
 E2E_FIXTURES=$(windows_path "$root/tests/fixtures")
 E2E_CASE=$(windows_path "$case_dir")
 export E2E_FIXTURES E2E_CASE
-export E2E_UNIX_WORK=$work E2E_UNIX_CASE=$case_dir E2E_UNIX_ROOT=$root
+export E2E_UNIX_WORK=$work E2E_UNIX_CASE=$case_dir E2E_UNIX_ROOT=$root E2E_UNIX_STUBS=$stub_dir
 
 status=0
 # A case may prepare more (a registry entry, a server) in setup.sh.
