@@ -7,6 +7,14 @@
 namespace ruvelka {
 namespace {
 
+void ExpectSettings(const AdapterSettings& s, const AdapterSettings& expected) {
+    EXPECT_EQ(s.connectionName, expected.connectionName);
+    EXPECT_EQ(s.address, expected.address);
+    EXPECT_EQ(s.mask, expected.mask);
+    EXPECT_EQ(s.gateway, expected.gateway);
+    EXPECT_EQ(s.dns, expected.dns);
+}
+
 struct ReportCase {
     const char* name;
     const char* fixture;
@@ -20,12 +28,7 @@ class ReportFixtureTest : public testing::TestWithParam<ReportCase> {};
 
 TEST_P(ReportFixtureTest, YieldsNameAndValues) {
     const ReportCase& c = GetParam();
-    AdapterSettings s = ParseAdapterReport(ReadFixture(c.fixture));
-    EXPECT_EQ(s.connectionName, c.expected.connectionName);
-    EXPECT_EQ(s.address, c.expected.address);
-    EXPECT_EQ(s.mask, c.expected.mask);
-    EXPECT_EQ(s.gateway, c.expected.gateway);
-    EXPECT_EQ(s.dns, c.expected.dns);
+    ExpectSettings(ParseAdapterReport(ReadFixture(c.fixture)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -112,12 +115,7 @@ class ReportTextTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(ReportTextTest, YieldsNameAndValues) {
     const TextCase& c = GetParam();
-    AdapterSettings s = ParseAdapterReport(c.report);
-    EXPECT_EQ(s.connectionName, c.expected.connectionName);
-    EXPECT_EQ(s.address, c.expected.address);
-    EXPECT_EQ(s.mask, c.expected.mask);
-    EXPECT_EQ(s.gateway, c.expected.gateway);
-    EXPECT_EQ(s.dns, c.expected.dns);
+    ExpectSettings(ParseAdapterReport(c.report), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
