@@ -275,9 +275,9 @@ std::string TempFolder() {
 }
 
 // The view command's command line, run straight from here, from the same
-// folder and into a report file of its own. A program without a console, as
-// ruvelka.exe is, gives cmd a console of its own; newConsole does the same
-// here, else cmd shares the driver's.
+// folder and into a report file of its own; cmd shares the driver's console,
+// or with newConsole gets one of its own (under Wine that also starts
+// conhost.exe).
 double TimeCommandLineDirectly(const std::string& folder, bool newConsole) {
     const std::string report = TempFolder() + "\\ruvelka-bench-report.txt";
     const std::string commandLine = "cmd /c ipconfig /all >>\"" + report + "\"";
@@ -523,8 +523,8 @@ void MeasureView(int runs, const std::string& exe) {
     TimeCommandLineDirectly(program.folder(), false);
     for (int i = 0; i < runs; ++i) {
         PrintTime("view.program", TimeView(program));
-        PrintTime("view.direct", TimeCommandLineDirectly(program.folder(), true));
-        PrintTime("view.direct-shared-console", TimeCommandLineDirectly(program.folder(), false));
+        PrintTime("view.direct", TimeCommandLineDirectly(program.folder(), false));
+        PrintTime("view.direct-own-console", TimeCommandLineDirectly(program.folder(), true));
     }
 }
 

@@ -20,8 +20,8 @@ TIME_ROWS = [
         ("startup.bare", "bare window", 1.3),
         ("startup.bare-with-label", "bare window with one text label", None)]),
     ("view command, click to boxes filled", "view.program", [
-        ("view.direct", "cmd /c ipconfig /all >> file, own console", 1.1),
-        ("view.direct-shared-console", "the same, console shared", None)]),
+        ("view.direct", "cmd /c ipconfig /all >> file", 1.1),
+        ("view.direct-own-console", "the same with a console of its own", None)]),
     ("connectivity check, click to verdict", "check.program", [
         ("check.wininet", "bare WinINet GET", 1.1),
         ("check.wininet-and-lookup", "own name looked up, then the GET", None)]),
