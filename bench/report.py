@@ -94,7 +94,8 @@ def main():
         out.append(f"{name:<48} {size / 1024:>9.1f}{mark}")
     out.append("")
     out.append(f"{'working set (MB)':<48} {'peak':>9} {'now':>9}")
-    labels = [("program", "ruvelka.exe after every command once"), ("bare", "bare window, ready")]
+    labels = [("program", "ruvelka.exe after every command once"), ("ready", "ruvelka.exe, ready, no command yet"),
+              ("bare", "bare window, ready")]
     for source, source_title in (("proc", "host process, /proc VmHWM / VmRSS"),
                                  ("api", "GetProcessMemoryInfo from the driver")):
         out.append(f"  {source_title}")

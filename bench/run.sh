@@ -83,8 +83,8 @@ trap cleanup EXIT
 ruvelka_virtual_display
 
 admin=every-but-admin
-stub_dll=$x64/bench/browser_stub/browser_stub.dll
-if [ -f "$stub_dll" ] && "$root/tests/e2e/automation_server/register-browser-stub.sh" "$stub_dll"; then
+stub_dll=$(find "$x64/bench" -name browser_stub.dll | head -n1)
+if [ -n "$stub_dll" ] && "$root/tests/e2e/automation_server/register-browser-stub.sh" "$stub_dll"; then
   admin=every
 else
   echo "note the browser stand-in is not there: the admin-page command is left out" >> "$results"
@@ -155,6 +155,7 @@ hold() {  # label, Windows path of the exe, window class, steps, extra arguments
 }
 echo "working sets"
 hold bare "$bare" RuvelkaBareWindow none
+hold ready "$program" RuvelkaMainWindow none
 hold program "$program" RuvelkaMainWindow "$admin" "${check_args[@]}"
 echo "note stand-ins that ran: $(cd "$stage" && for f in *.log; do printf '%s %s times; ' "${f%.log}" \
   "$(grep -c . "$f")"; done)" >> "$results"
