@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -495,6 +497,26 @@ void TypeText(Session& session, const Words& w) {
     if (!PutText(control, w[2], session.timeoutMs)) Fail("the program did not take the text");
 }
 
+// Fills the four fields of an address box, as a user typing an address would
+// (IPM_SETADDRESS; every field gets a value).
+void TypeAddress(Session& session, const Words& w) {
+    NeedWords(w, 2, 2, "type-address CONTROL A.B.C.D");
+    HWND box = ControlNamed(session, w[1]);
+    if (!IsClass(box, "SysIPAddress32")) Fail(Utf8(w[1]) + " is not an address box");
+    std::vector<std::string> fields = SplitFields(w[2]);
+    if (fields.size() != 4) Fail("an address is four numbers with three dots");
+    DWORD packed = 0;
+    for (const std::string& field : fields) {
+        long value = ParseNumber(field);
+        if (value < 0 || value > 255) Fail("an address field lies between 0 and 255: " + Shown(field));
+        packed = (packed << 8) | static_cast<DWORD>(value);
+    }
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(box, IPM_SETADDRESS, 0, static_cast<LPARAM>(packed), SMTO_NORMAL, session.timeoutMs,
+                             &ignored))
+        Fail("the program did not take the address");
+}
+
 void PostClick(Session& session, const std::string& name) {
     HWND control = ControlNamed(session, name);
     if (IsClass(control, "Button")) {
@@ -627,6 +649,7 @@ const std::map<std::string, Handler>& Handlers() {
         {"expect-disabled", ExpectDisabled},
         {"expect-focus", ExpectFocus},
         {"type", TypeText},
+        {"type-address", TypeAddress},
         {"click", Click},
         {"post-click", ClickWithoutWaiting},
         {"sync", SyncCommand},
