@@ -140,7 +140,7 @@ hold() {  # label, Windows path of the exe, window class, steps, extra arguments
   done
   if [ -f "$ready" ]; then
     for p in /proc/[0-9]*; do
-      line=$(tr '\0' ' ' < "$p/cmdline" 2>/dev/null) || continue
+      { line=$(tr '\0' ' ' < "$p/cmdline"); } 2>/dev/null || continue
       case "$line" in "$exe "*) pid=${p#/proc/}; break ;; esac
     done
     if [ -n "$pid" ]; then
