@@ -15,9 +15,14 @@ void ViewAdapterConfiguration(CommandContext& context) {
     // earlier run goes first; the path is quoted, since TEMP often holds blanks.
     const Text reportPath = ScratchPath(system, kReportFileName);
     system.DeleteFileAt(reportPath);
-    system.RunCommandLine("cmd /c ipconfig /all >>" + Quoted(reportPath), true, WindowShow::Hidden);
-
-    const Text report = BytesToText(system.ReadWholeFile(ScratchPath(system, kReportFileName)));
+    // A report that outlived the delete (a TEMP where this user may change
+    // files but not remove them) would be read as this run's report: then
+    // there is no report, and ipconfig does not run only to append to it.
+    Text report;
+    if (system.ReadWholeFile(reportPath).empty()) {
+        system.RunCommandLine("cmd /c ipconfig /all >>" + Quoted(reportPath), true, WindowShow::Hidden);
+        report = BytesToText(system.ReadWholeFile(ScratchPath(system, kReportFileName)));
+    }
     const AdapterSettings settings = ParseAdapterReport(report);
     context.state.connectionName = settings.connectionName;
     system.DeleteFileAt(ScratchPath(system, kReportFileName));

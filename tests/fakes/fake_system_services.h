@@ -54,7 +54,7 @@ public:
     }
     void DeleteFileAt(const Text& path) override {
         log.push_back("delete " + path);
-        files.erase(path);
+        if (deletesSucceed) files.erase(path);
     }
     void ShowInformation(const Text& message) override {
         messages.push_back(message);
@@ -94,6 +94,7 @@ public:
     std::map<Text, std::string> files;
     bool filesWritable = true;
     bool writesSucceed = true;
+    bool deletesSucceed = true;  // false: files stay, as in a folder the user may not change
     bool commandStarts = true;
     unsigned long exitCode = 0;
     std::function<void(const Text&)> onRun;

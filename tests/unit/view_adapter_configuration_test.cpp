@@ -59,6 +59,28 @@ TEST(ViewAdapterConfigurationTest, ALeftoverReportIsNeverRead) {
     EXPECT_TRUE(world.system.files.empty());
 }
 
+// An old report that cannot be deleted is never taken for this run's report:
+// the boxes are blanked as with no report, and ipconfig does not run to append
+// to it.
+TEST(ViewAdapterConfigurationTest, AnOldReportThatCannotBeDeletedIsNotRead) {
+    FakeWorld world;
+    world.system.environment["TEMP"] = kTemp;
+    world.system.files[kReportPath] = ReadFixture("ipconfig/xp-single.txt");
+    world.system.deletesSucceed = false;
+    ReportOnRun(world, ReadFixture("ipconfig/xp-chinese-name.txt"));
+    world.state.connectionName = "old";
+    world.controls.SetAddress(ControlId::IP编辑框1, "1.2.3.4");
+    world.controls.SetEditText(ControlId::网关, "1.2.3.1");
+
+    ViewAdapterConfiguration(world.context);
+
+    EXPECT_TRUE(world.system.commands.empty());
+    EXPECT_EQ(world.controls.Address(ControlId::IP编辑框1), "");
+    EXPECT_EQ(world.controls.EditText(ControlId::网关), "");
+    EXPECT_EQ(world.state.connectionName, "");
+    EXPECT_FALSE(world.controls.IsDisabled(ControlId::IP修改获取信息));
+}
+
 TEST(ViewAdapterConfigurationTest, NoReportBlanksEverything) {
     FakeWorld world;
     world.system.commandStarts = false;
