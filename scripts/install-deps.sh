@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev clang-format
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick fonts-wqy-zenhei locales
-  python3 clang libclang-rt-14-dev procps
+  python3 clang libclang-rt-14-dev procps e2fsprogs
 )
 
 missing=()
