@@ -1,0 +1,1 @@
+system_command_spies_check
