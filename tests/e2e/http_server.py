@@ -18,10 +18,16 @@ connectivity check each kind of page:
   big            a 10 MiB page with 203.0.113.10 at byte 1245
   zero           "IP 192.0.2.9 " then a zero byte, then a page with
                  203.0.113.5 at byte 1245
+  zero-early     a 1500-byte page with a zero byte at byte 600 and
+                 203.0.113.5 at byte 1245
   slow           the at1245 page, sent only once the file given with
                  --release exists (or after --delay seconds)
   refuse         binds the port but does not listen: every connection is
                  refused, and no other program can take the port meanwhile
+
+With --mode-file, each request is answered in the mode that file names
+when the request comes (the --mode until the file exists), so that one run of
+the program can meet several kinds of page; refuse cannot be chosen there.
 
 Every request's header block is appended to the --log file, followed by a
 line "----". Once it listens (or, for refuse, holds the port) it writes its
@@ -63,6 +69,7 @@ NOT_FOUND = (b"<html><head><title>404 Not Found</title></head>"
 FINAL = html_page(1500, [(1245, "198.51.100.23 final")])
 PARTIAL = html_page(1400, [(1245, "203.0.113.77 partial")])[:1300]
 ZERO = b"IP 192.0.2.9 \0" + AT_1245
+ZERO_EARLY = html_page(1500, [(600, "\0"), (1245, "203.0.113.5 来自：测试网络")])
 
 
 def big_page():
@@ -99,7 +106,7 @@ class Handler(socketserver.BaseRequestHandler):
         parts = head.split(b"\r\n", 1)[0].split(b" ")
         path = parts[1].decode("latin-1") if len(parts) > 1 else "/"
         try:
-            self.answer(server.mode, path)
+            self.answer(server.current_mode(), path)
         except OSError:
             pass
 
@@ -128,6 +135,8 @@ class Handler(socketserver.BaseRequestHandler):
             send(response(200, self.server.big))
         elif mode == "zero":
             send(response(200, ZERO))
+        elif mode == "zero-early":
+            send(response(200, ZERO_EARLY))
         elif mode == "slow":
             self.server.wait_for_release()
             send(response(200, AT_1245))
@@ -137,15 +146,25 @@ class Server(socketserver.ThreadingTCPServer):
     allow_reuse_address = True
     daemon_threads = True
 
-    def __init__(self, address, mode, log_path, release_path, delay, stopping):
+    def __init__(self, address, mode, log_path, release_path, delay, stopping, mode_path=None):
         self.mode = mode
+        self.mode_path = mode_path
         self.log_path = log_path
         self.log_lock = threading.Lock()
         self.release_path = release_path
         self.delay = delay
         self.stopping = stopping
-        self.big = big_page() if mode == "big" else b""
+        self.big = big_page() if mode == "big" or mode_path else b""
         super().__init__(address, Handler)
+
+    def current_mode(self):
+        if self.mode_path:
+            try:
+                with open(self.mode_path, encoding="ascii") as mode_file:
+                    return mode_file.read().strip()
+            except FileNotFoundError:
+                pass
+        return self.mode
 
     def wait_for_release(self):
         deadline = time.monotonic() + self.delay
@@ -174,9 +193,10 @@ def main():
     parser.add_argument("--url", required=True, help="the URL the program fetches")
     parser.add_argument("--mode", required=True,
                         choices=["at1245", "short", "short-empty", "elsewhere", "notfound", "redirect",
-                                 "partial", "big", "zero", "slow", "refuse"])
+                                 "partial", "big", "zero", "zero-early", "slow", "refuse"])
     parser.add_argument("--ready", required=True, help="file written once the server is ready")
     parser.add_argument("--log", default=os.devnull, help="file the request headers are appended to")
+    parser.add_argument("--mode-file", help="answer each request in the mode this file names, when it exists")
     parser.add_argument("--release", help="slow: answer once this file exists")
     parser.add_argument("--delay", type=float, default=30, help="slow: answer after this many seconds at most")
     parser.add_argument("--lifetime", type=float, default=180, help="stop after this many seconds")
@@ -196,7 +216,7 @@ def main():
         holder.close()
         return
 
-    server = Server(address, args.mode, args.log, args.release, args.delay, stopping)
+    server = Server(address, args.mode, args.log, args.release, args.delay, stopping, args.mode_file)
     serving = threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1}, daemon=True)
     serving.start()
     write_ready(args.ready)
