@@ -9,6 +9,7 @@
 
 #include "encoding.h"
 #include "failure.h"
+#include "measure_commands.h"
 #include "ui.h"
 
 namespace driver {
@@ -234,6 +235,20 @@ void ExpectFileLines(Session&, const Words& w) {
     std::string bytes;
     if (!ReadFileBytes(w[1], &bytes)) Mismatch(Shown(w[1]) + " to hold " + Shown(wanted), "no such file");
     if (bytes != wanted) Mismatch(Shown(w[1]) + " to hold " + Shown(wanted), Shown(bytes));
+}
+
+void ExpectFileLineCount(Session&, const Words& w) {
+    NeedWords(w, 2, 2, "expect-file-line-count PATH COUNT");
+    long wanted = ParseNumber(w[2]);
+    std::string bytes;
+    if (!ReadFileBytes(w[1], &bytes)) Mismatch(Shown(w[1]) + " with " + w[2] + " line(s)", "no such file");
+    long lines = 0;
+    for (std::string::size_type at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + 2))
+        ++lines;
+    bool whole = bytes.empty() || (bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0);
+    if (lines != wanted || !whole)
+        Mismatch(Shown(w[1]) + " to hold " + w[2] + " line(s), each ended by CR LF",
+                 Number(lines) + " line(s)" + (whole ? "" : " and an unended last line"));
 }
 
 void SetTimeout(Session& session, const Words& w) {
@@ -634,6 +649,7 @@ const std::map<std::string, Handler>& Handlers() {
         {"expect-file", ExpectFile},
         {"expect-file-text", ExpectFileText},
         {"expect-file-lines", ExpectFileLines},
+        {"expect-file-line-count", ExpectFileLineCount},
         {"timeout", SetTimeout},
         {"start", StartProgram},
         {"window", SelectWindow},
@@ -662,6 +678,8 @@ const std::map<std::string, Handler>& Handlers() {
         {"expect-message", ExpectMessage},
         {"expect-no-message", ExpectNoMessage},
         {"answer-message", AnswerMessage},
+        {"measure", MeasureProgram},
+        {"expect-growth", ExpectGrowth},
     };
     return handlers;
 }

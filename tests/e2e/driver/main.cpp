@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
 #include "encoding.h"
-#include "failure.h"
+#include "run_lines.h"
 #include "scenario.h"
 #include "session.h"
 
@@ -54,22 +53,9 @@ int main(int argc, char** argv) {
     std::string error;
     if (!driver::ReadScenario(argv[1], &lines, &error)) return Report("scenario: " + error);
 
-    for (const driver::ScenarioLine& line : lines) {
-        std::printf("%4d  %s\n", line.number, line.source.c_str());
-        std::fflush(stdout);
-        try {
-            std::vector<std::string> words;
-            for (const std::string& word : line.words) {
-                std::string expanded;
-                if (!driver::ExpandVariables(word, &expanded, &error)) driver::Fail(error);
-                words.push_back(expanded);
-            }
-            driver::RunCommand(session, words);
-        } catch (const driver::Failure& failure) {
-            Report("FAILED at line " + std::to_string(line.number) + ": " + line.source + "\n  " + failure.message);
-            session.program.Kill();
-            return 1;
-        }
+    if (!driver::RunLines(session, lines)) {
+        session.program.Kill();
+        return 1;
     }
     if (session.program.Running()) {
         Report("the program still runs at the end of the scenario; ending it");

@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "app/window_layout.h"
+#include "host_figures.h"
 #include "program.h"
 
 namespace driver {
@@ -27,6 +29,8 @@ struct Session {
     // program has handled what was posted to it, and its text limit.
     HWND markerEdit = nullptr;
     DWORD markerLimit = 0;
+    // What "measure" found, by the names the scenario gave.
+    std::map<std::string, HostFigures> measurements;
 };
 
 }  // namespace driver

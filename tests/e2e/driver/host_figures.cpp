@@ -1,0 +1,162 @@
+#include "host_figures.h"
+
+#include <psapi.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <vector>
+
+namespace driver {
+
+namespace {
+
+// Wine shows the Linux root as drive Z:.
+const char kHostProc[] = "Z:\\proc\\";
+
+// The whole of a file that reports no size of its own (a /proc entry).
+bool ReadWhole(const std::string& path, std::string* bytes) {
+    bytes->clear();
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
+    CloseHandle(file);
+    return true;
+}
+
+// The value of NAME in a NUL-separated environment block; empty when absent.
+std::string EnvironmentValue(const std::string& block, const std::string& name) {
+    const std::string prefix = name + "=";
+    std::string::size_type start = 0;
+    while (start < block.size()) {
+        std::string::size_type end = block.find('\0', start);
+        if (end == std::string::npos) end = block.size();
+        if (block.compare(start, prefix.size(), prefix) == 0)
+            return block.substr(start + prefix.size(), end - start - prefix.size());
+        start = end + 1;
+    }
+    return std::string();
+}
+
+// The file name of the first word of a NUL-separated command line, after its
+// last slash or backslash.
+std::string FirstWordName(const std::string& commandLine) {
+    std::string first = commandLine.substr(0, commandLine.find('\0'));
+    std::string::size_type slash = first.find_last_of("\\/");
+    return slash == std::string::npos ? first : first.substr(slash + 1);
+}
+
+bool AllDigits(const char* name) {
+    if (*name == '\0') return false;
+    for (; *name; ++name)
+        if (!std::isdigit(static_cast<unsigned char>(*name))) return false;
+    return true;
+}
+
+// The number after "NAME:" in a /proc status text (kB for the Vm lines).
+bool StatusNumber(const std::string& status, const std::string& name, unsigned long long* value) {
+    std::string::size_type at = status.find("\n" + name + ":");
+    if (at == std::string::npos) return false;
+    const char* start = status.c_str() + at + name.size() + 2;
+    char* end = nullptr;
+    *value = std::strtoull(start, &end, 10);
+    return end != start;
+}
+
+// Directory entries, "." and ".." left out; false when it cannot be listed.
+bool CountEntries(const std::string& folder, unsigned long* count) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    *count = 0;
+    do {
+        if (lstrcmpA(found.cFileName, ".") != 0 && lstrcmpA(found.cFileName, "..") != 0) ++*count;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+}
+
+// The Linux processes started under executableName in the driver's prefix.
+std::vector<unsigned long> HostProcessesNamed(const std::string& executableName, const std::string& prefix) {
+    std::vector<unsigned long> pids;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((std::string(kHostProc) + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return pids;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !AllDigits(found.cFileName)) continue;
+        const std::string entry = kHostProc + std::string(found.cFileName) + "\\";
+        std::string commandLine, environment;
+        if (!ReadWhole(entry + "cmdline", &commandLine) ||
+            lstrcmpiA(FirstWordName(commandLine).c_str(), executableName.c_str()) != 0)
+            continue;
+        if (!ReadWhole(entry + "environ", &environment) || EnvironmentValue(environment, "WINEPREFIX") != prefix)
+            continue;
+        pids.push_back(std::strtoul(found.cFileName, nullptr, 10));
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return pids;
+}
+
+void ReadWindowsFigures(HANDLE process, HostFigures* figures) {
+    figures->gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
+    figures->userObjects = GetGuiResources(process, GR_USEROBJECTS);
+    DWORD handles = 0;
+    if (GetProcessHandleCount(process, &handles)) figures->handles = handles;
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+        figures->privateKb = memory.PrivateUsage / 1024;
+        figures->workingSetKb = memory.WorkingSetSize / 1024;
+    }
+}
+
+// Fills in the host figures; an empty text, or why they cannot be read.
+std::string ReadHostProcess(const std::string& executableName, HostFigures* figures) {
+    std::string ownEnvironment;
+    if (!ReadWhole(std::string(kHostProc) + "self\\environ", &ownEnvironment))
+        return "no host /proc on drive Z: (not under Wine?)";
+    const std::string prefix = EnvironmentValue(ownEnvironment, "WINEPREFIX");
+    if (prefix.empty()) return "the driver's host process has no WINEPREFIX";
+    std::vector<unsigned long> pids = HostProcessesNamed(executableName, prefix);
+    if (pids.size() != 1)
+        return std::to_string(pids.size()) + " host processes run " + executableName + " in the prefix " + prefix +
+               ", not one";
+    const std::string pid = std::to_string(pids.front());
+    const std::string entry = kHostProc + pid + "\\";
+    std::string status;
+    if (!ReadWhole(entry + "status", &status) || !StatusNumber(status, "VmRSS", &figures->residentKb) ||
+        !StatusNumber(status, "VmHWM", &figures->peakResidentKb))
+        return "cannot read VmRSS and VmHWM of host process " + pid;
+    if (!CountEntries(entry + "fd", &figures->descriptors) || figures->descriptors == 0)
+        return "cannot list the descriptors of host process " + pid;
+    figures->hostPid = pids.front();
+    return std::string();
+}
+
+}  // namespace
+
+HostFigures ReadHostFigures(HANDLE process, const std::string& executableName) {
+    HostFigures figures;
+    ReadWindowsFigures(process, &figures);
+    std::string error = ReadHostProcess(executableName, &figures);
+    if (!error.empty()) {
+        figures.hostPid = 0;
+        figures.hostError = error;
+    }
+    return figures;
+}
+
+std::string FormatHostFigures(const HostFigures& f) {
+    std::string host = f.hostPid == 0
+                           ? "host figures unknown (" + f.hostError + ")"
+                           : "host process " + std::to_string(f.hostPid) + ": VmRSS " + std::to_string(f.residentKb) +
+                                 " kB, VmHWM " + std::to_string(f.peakResidentKb) + " kB, " +
+                                 std::to_string(f.descriptors) + " descriptors";
+    return host + "; Windows: " + std::to_string(f.gdiObjects) + " GDI objects, " + std::to_string(f.userObjects) +
+           " USER objects, " + std::to_string(f.handles) + " handles, private " + std::to_string(f.privateKb) +
+           " kB, working set " + std::to_string(f.workingSetKb) + " kB";
+}
+
+}  // namespace driver
