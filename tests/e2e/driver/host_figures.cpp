@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <cctype>
+#include <cstddef>
 #include <cstdlib>
 #include <vector>
 
@@ -99,11 +100,58 @@ std::vector<unsigned long> HostProcessesNamed(const std::string& executableName,
     return pids;
 }
 
+// One handle in the system's list (SystemExtendedHandleInformation).
+struct SystemHandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR handleValue;
+    ULONG grantedAccess;
+    USHORT creatorBackTraceIndex;
+    USHORT objectTypeIndex;
+    ULONG handleAttributes;
+    ULONG reserved;
+};
+
+struct SystemHandleList {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    SystemHandleEntry handles[1];
+};
+
+// The handles the system lists for the process. Wine keeps them in its server
+// and lists them here, though GetProcessHandleCount gives 0; false when the
+// list cannot be had.
+bool CountSystemHandles(DWORD processId, DWORD* count) {
+    using QuerySystemInformation = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+    const ULONG kExtendedHandleInformation = 64;
+    const LONG kLengthMismatch = static_cast<LONG>(0xC0000004);
+    auto query = reinterpret_cast<QuerySystemInformation>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) return false;
+    std::vector<unsigned char> buffer(1 << 16);
+    LONG status = 0;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        ULONG needed = 0;
+        status = query(kExtendedHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);
+        if (status != kLengthMismatch) break;
+        buffer.resize(needed > buffer.size() ? needed + 4096 : buffer.size() * 2);
+    }
+    if (status < 0) return false;
+    const SystemHandleList* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
+    const std::size_t room = (buffer.size() - offsetof(SystemHandleList, handles)) / sizeof(SystemHandleEntry);
+    *count = 0;
+    for (std::size_t i = 0; i < list->count && i < room; ++i)
+        if (list->handles[i].processId == processId) ++*count;
+    return true;
+}
+
 void ReadWindowsFigures(HANDLE process, HostFigures* figures) {
     figures->gdiObjects = GetGuiResources(process, GR_GDIOBJECTS);
     figures->userObjects = GetGuiResources(process, GR_USEROBJECTS);
     DWORD handles = 0;
     if (GetProcessHandleCount(process, &handles)) figures->handles = handles;
+    DWORD listed = 0;
+    if (CountSystemHandles(GetProcessId(process), &listed)) figures->systemHandles = listed;
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
@@ -155,8 +203,9 @@ std::string FormatHostFigures(const HostFigures& f) {
                                  " kB, VmHWM " + std::to_string(f.peakResidentKb) + " kB, " +
                                  std::to_string(f.descriptors) + " descriptors";
     return host + "; Windows: " + std::to_string(f.gdiObjects) + " GDI objects, " + std::to_string(f.userObjects) +
-           " USER objects, " + std::to_string(f.handles) + " handles, private " + std::to_string(f.privateKb) +
-           " kB, working set " + std::to_string(f.workingSetKb) + " kB";
+           " USER objects, " + std::to_string(f.handles) + " handles (" + std::to_string(f.systemHandles) +
+           " in the system's list), private " + std::to_string(f.privateKb) + " kB, working set " +
+           std::to_string(f.workingSetKb) + " kB";
 }
 
 }  // namespace driver

@@ -15,7 +15,8 @@ struct HostFigures {
     // Windows' own figures.
     DWORD gdiObjects = 0;
     DWORD userObjects = 0;
-    DWORD handles = 0;
+    DWORD handles = 0;        // GetProcessHandleCount
+    DWORD systemHandles = 0;  // the process's entries in the system's handle list
     unsigned long long privateKb = 0;
     unsigned long long workingSetKb = 0;
     // The host process under Wine; hostPid is 0 when there is none.

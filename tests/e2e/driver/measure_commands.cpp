@@ -25,6 +25,7 @@ const FigureName kFigures[] = {
     {"gdi", false, [](const HostFigures& f) { return static_cast<long long>(f.gdiObjects); }},
     {"user", false, [](const HostFigures& f) { return static_cast<long long>(f.userObjects); }},
     {"handles", false, [](const HostFigures& f) { return static_cast<long long>(f.handles); }},
+    {"system-handles", false, [](const HostFigures& f) { return static_cast<long long>(f.systemHandles); }},
     {"private-kb", false, [](const HostFigures& f) { return static_cast<long long>(f.privateKb); }},
 };
 
@@ -54,7 +55,8 @@ void ExpectGrowth(Session& session, const std::vector<std::string>& w) {
     const FigureName* figure = nullptr;
     for (const FigureName& f : kFigures)
         if (w[3] == f.word) figure = &f;
-    if (figure == nullptr) Fail("no figure " + Shown(w[3]) + " (rss-kb, hwm-kb, fds, gdi, user, handles, private-kb)");
+    if (figure == nullptr)
+        Fail("no figure " + Shown(w[3]) + " (rss-kb, hwm-kb, fds, gdi, user, handles, system-handles, private-kb)");
     char* end = nullptr;
     long long most = std::strtoll(w[4].c_str(), &end, 10);
     if (w[4].empty() || *end != '\0' || most < 0) Fail("not a bound: " + Shown(w[4]));
