@@ -9,6 +9,7 @@
 
 #include "encoding.h"
 #include "failure.h"
+#include "file_bytes.h"
 #include "measure_commands.h"
 #include "ui.h"
 
@@ -140,18 +141,6 @@ void Sync(Session& session) {
     }
     if (!WaitUntilHandled(session.markerEdit, session.markerLimit, session.timeoutMs))
         Fail("the program did not come back to its message loop within " + Number(session.timeoutMs / 1000) + " s");
-}
-
-// A file's bytes; false when it cannot be opened.
-bool ReadFileBytes(const std::string& path, std::string* bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
-    CloseHandle(file);
-    return true;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {

@@ -1,5 +1,7 @@
 #include "host_figures.h"
 
+#include "file_bytes.h"
+
 #include <psapi.h>
 
 #include <cctype>
@@ -13,19 +15,6 @@ namespace {
 
 // Wine shows the Linux root as drive Z:.
 const char kHostProc[] = "Z:\\proc\\";
-
-// The whole of a file that reports no size of its own (a /proc entry).
-bool ReadWhole(const std::string& path, std::string* bytes) {
-    bytes->clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
-    CloseHandle(file);
-    return true;
-}
 
 // The value of NAME in a NUL-separated environment block; empty when absent.
 std::string EnvironmentValue(const std::string& block, const std::string& name) {
@@ -89,10 +78,10 @@ std::vector<unsigned long> HostProcessesNamed(const std::string& executableName,
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !AllDigits(found.cFileName)) continue;
         const std::string entry = kHostProc + std::string(found.cFileName) + "\\";
         std::string commandLine, environment;
-        if (!ReadWhole(entry + "cmdline", &commandLine) ||
+        if (!ReadFileBytes(entry + "cmdline", &commandLine) ||
             lstrcmpiA(FirstWordName(commandLine).c_str(), executableName.c_str()) != 0)
             continue;
-        if (!ReadWhole(entry + "environ", &environment) || EnvironmentValue(environment, "WINEPREFIX") != prefix)
+        if (!ReadFileBytes(entry + "environ", &environment) || EnvironmentValue(environment, "WINEPREFIX") != prefix)
             continue;
         pids.push_back(std::strtoul(found.cFileName, nullptr, 10));
     } while (FindNextFileA(search, &found));
@@ -163,7 +152,7 @@ void ReadWindowsFigures(HANDLE process, HostFigures* figures) {
 // Fills in the host figures; an empty text, or why they cannot be read.
 std::string ReadHostProcess(const std::string& executableName, HostFigures* figures) {
     std::string ownEnvironment;
-    if (!ReadWhole(std::string(kHostProc) + "self\\environ", &ownEnvironment))
+    if (!ReadFileBytes(std::string(kHostProc) + "self\\environ", &ownEnvironment))
         return "no host /proc on drive Z: (not under Wine?)";
     const std::string prefix = EnvironmentValue(ownEnvironment, "WINEPREFIX");
     if (prefix.empty()) return "the driver's host process has no WINEPREFIX";
@@ -174,7 +163,7 @@ std::string ReadHostProcess(const std::string& executableName, HostFigures* figu
     const std::string pid = std::to_string(pids.front());
     const std::string entry = kHostProc + pid + "\\";
     std::string status;
-    if (!ReadWhole(entry + "status", &status) || !StatusNumber(status, "VmRSS", &figures->residentKb) ||
+    if (!ReadFileBytes(entry + "status", &status) || !StatusNumber(status, "VmRSS", &figures->residentKb) ||
         !StatusNumber(status, "VmHWM", &figures->peakResidentKb))
         return "cannot read VmRSS and VmHWM of host process " + pid;
     if (!CountEntries(entry + "fd", &figures->descriptors) || figures->descriptors == 0)
