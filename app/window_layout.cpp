@@ -9,13 +9,21 @@ namespace ruvelka {
 namespace {
 
 constexpr Appearance Plain() { return Appearance{}; }
-constexpr Appearance Font(int height) { return Appearance{height, kBlack, TextEffect::None, false, TextAlign::LeftMiddle}; }
+constexpr Appearance Font(int height) {
+    return Appearance{height, kBlack, TextEffect::None, false, TextAlign::LeftMiddle};
+}
 constexpr Appearance Caption(std::uint32_t colour, int height = 0) {
     return Appearance{height, colour, TextEffect::None, false, TextAlign::LeftMiddle};
 }
-constexpr Appearance AddressLabel() { return Appearance{14, kRed, TextEffect::Embossed, true, TextAlign::CentreMiddle}; }
-constexpr Appearance VerdictLabel() { return Appearance{12, kOrange, TextEffect::Engraved, true, TextAlign::LeftMiddle}; }
-constexpr Appearance RouterAddressBox() { return Appearance{14, kRed, TextEffect::None, true, TextAlign::CentreMiddle}; }
+constexpr Appearance AddressLabel() {
+    return Appearance{14, kRed, TextEffect::Embossed, true, TextAlign::CentreMiddle};
+}
+constexpr Appearance VerdictLabel() {
+    return Appearance{12, kOrange, TextEffect::Engraved, true, TextAlign::LeftMiddle};
+}
+constexpr Appearance RouterAddressBox() {
+    return Appearance{14, kRed, TextEffect::None, true, TextAlign::CentreMiddle};
+}
 constexpr Appearance LinkLook() { return Appearance{0, kBlue, TextEffect::None, false, TextAlign::LeftMiddle}; }
 constexpr Appearance AboutTitle() { return Appearance{24, kBlue, TextEffect::Embossed, false, TextAlign::LeftMiddle}; }
 
@@ -32,8 +40,10 @@ const ControlSpec kMainControls[] = {
     {"标签3", K::Label, "分组框2", 369, 22, 48, 16, "内网IP：", Plain(), false, 1007, nullptr},
     {"标签4", K::Label, "分组框2", 417, 18, 130, 24, "", AddressLabel(), false, 1008, nullptr},
     {"标签5", K::Label, nullptr, 18, 166, 536, 26, "", VerdictLabel(), false, 1009, nullptr},
-    {"网络管理分组框", K::GroupBox, nullptr, 7, 211, 555, 104, "查看/修改本机IP(本地连接)", Caption(kRed), false, 1010, nullptr},
-    {"IP修改分组框", K::GroupBox, "网络管理分组框", 8, 22, 448, 74, "TCP/IP协议", Caption(kBlack), false, 1011, nullptr},
+    {"网络管理分组框", K::GroupBox, nullptr, 7, 211, 555, 104, "查看/修改本机IP(本地连接)", Caption(kRed), false, 1010,
+     nullptr},
+    {"IP修改分组框", K::GroupBox, "网络管理分组框", 8, 22, 448, 74, "TCP/IP协议", Caption(kBlack), false, 1011,
+     nullptr},
     {"标签9", K::Label, "IP修改分组框", 8, 17, 64, 16, "IP  地址：", Plain(), false, 1012, nullptr},
     {"IP编辑框1", K::AddressBox, "IP修改分组框", 74, 14, 144, 20, "", Font(14), true, 1013, nullptr},
     {"标签8", K::Label, "IP修改分组框", 8, 47, 64, 14, "子网掩码：", Plain(), false, 1014, nullptr},
@@ -50,8 +60,10 @@ const ControlSpec kMainControls[] = {
     {"按钮2", K::Button, "分组框3", 312, 15, 100, 32, "Ping 路由器", Plain(), true, 1025, nullptr},
     {"按钮3", K::Button, "分组框3", 432, 15, 100, 32, "管理登录", Plain(), true, 1026, nullptr},
     {"分组框6", K::GroupBox, nullptr, 7, 382, 555, 39, "软件信息", Caption(kBlack, 12), false, 1027, nullptr},
-    {"超级链接框6", K::Hyperlink, "分组框6", 8, 15, 128, 16, "查看程序最新版本", LinkLook(), false, 1028, kDownloadPageUrl},
-    {"超级链接框5", K::Hyperlink, "分组框6", 150, 15, 184, 16, "您对程序有何建议，请点此反馈", LinkLook(), false, 1029, kFeedbackPageUrl},
+    {"超级链接框6", K::Hyperlink, "分组框6", 8, 15, 128, 16, "查看程序最新版本", LinkLook(), false, 1028,
+     kDownloadPageUrl},
+    {"超级链接框5", K::Hyperlink, "分组框6", 150, 15, 184, 16, "您对程序有何建议，请点此反馈", LinkLook(), false, 1029,
+     kFeedbackPageUrl},
     {"标签11", K::Label, "分组框6", 354, 15, 88, 16, "Tarsipan系列软件", Plain(), false, 1030, nullptr},
     {"按钮4", K::Button, "分组框6", 457, 11, 88, 24, "关于本软件", Plain(), true, 1031, nullptr},
 };
@@ -59,7 +71,8 @@ const ControlSpec kMainControls[] = {
 const ControlSpec kAboutControls[] = {
     {"分组框1", K::GroupBox, nullptr, 7, 0, 360, 160, "", Plain(), false, 2001, nullptr},
     {"标签1", K::Label, "分组框1", 89, 8, 168, 48, kProductTitle, AboutTitle(), false, 2002, nullptr},
-    {"标签4", K::Label, "分组框1", 48, 63, 280, 24, "本软件是一款简单易用的路由器调试辅助工具。", Plain(), false, 2003, nullptr},
+    {"标签4", K::Label, "分组框1", 48, 63, 280, 24, "本软件是一款简单易用的路由器调试辅助工具。", Plain(), false, 2003,
+     nullptr},
     {"标签2", K::Label, "分组框1", 47, 87, 280, 24, kRightsLine, Plain(), false, 2004, nullptr},
     {"标签3", K::Label, "分组框1", 47, 111, 264, 24, kTelephoneLine, Plain(), false, 2005, nullptr},
     // No title of its own: it shows its address.
@@ -68,8 +81,10 @@ const ControlSpec kAboutControls[] = {
 
 }  // namespace
 
-const WindowSpec kMainWindow = {kProductCaption, 576, 465, kMainControls, sizeof kMainControls / sizeof kMainControls[0]};
-const WindowSpec kAboutWindow = {"关于本软件", 380, 199, kAboutControls, sizeof kAboutControls / sizeof kAboutControls[0]};
+const WindowSpec kMainWindow = {kProductCaption, 576, 465, kMainControls,
+                                sizeof kMainControls / sizeof kMainControls[0]};
+const WindowSpec kAboutWindow = {"关于本软件", 380, 199, kAboutControls,
+                                 sizeof kAboutControls / sizeof kAboutControls[0]};
 
 const HyperlinkColours kMainLinkColours = {kBlue, kBlue, kBlue};
 const HyperlinkColours kAboutLinkColours = {kBlue, Rgb(128, 0, 0), Rgb(49, 106, 197)};
@@ -94,24 +109,29 @@ void ClientPosition(const WindowSpec& window, const ControlSpec& control, int* x
 }
 
 const ControlSpec* SpecForControl(ControlId id) {
-    switch (id) {
-        case ControlId::主窗口: return nullptr;
-        case ControlId::按钮1: return FindControlSpec(kMainWindow, "按钮1");
-        case ControlId::标签2: return FindControlSpec(kMainWindow, "标签2");
-        case ControlId::标签4: return FindControlSpec(kMainWindow, "标签4");
-        case ControlId::标签5: return FindControlSpec(kMainWindow, "标签5");
-        case ControlId::IP编辑框1: return FindControlSpec(kMainWindow, "IP编辑框1");
-        case ControlId::IP编辑框2: return FindControlSpec(kMainWindow, "IP编辑框2");
-        case ControlId::IP编辑框3: return FindControlSpec(kMainWindow, "IP编辑框3");
-        case ControlId::IP编辑框4: return FindControlSpec(kMainWindow, "IP编辑框4");
-        case ControlId::IP修改获取信息: return FindControlSpec(kMainWindow, "IP修改获取信息");
-        case ControlId::IP修改确定: return FindControlSpec(kMainWindow, "IP修改确定");
-        case ControlId::网关: return FindControlSpec(kMainWindow, "网关");
-        case ControlId::按钮2: return FindControlSpec(kMainWindow, "按钮2");
-        case ControlId::按钮3: return FindControlSpec(kMainWindow, "按钮3");
-        case ControlId::按钮4: return FindControlSpec(kMainWindow, "按钮4");
-    }
-    return nullptr;
+    // The controls the commands address, by their names in the table.
+    static const struct {
+        ControlId id;
+        const char* name;
+    } kNames[] = {
+        {ControlId::按钮1, "按钮1"},
+        {ControlId::标签2, "标签2"},
+        {ControlId::标签4, "标签4"},
+        {ControlId::标签5, "标签5"},
+        {ControlId::IP编辑框1, "IP编辑框1"},
+        {ControlId::IP编辑框2, "IP编辑框2"},
+        {ControlId::IP编辑框3, "IP编辑框3"},
+        {ControlId::IP编辑框4, "IP编辑框4"},
+        {ControlId::IP修改获取信息, "IP修改获取信息"},
+        {ControlId::IP修改确定, "IP修改确定"},
+        {ControlId::网关, "网关"},
+        {ControlId::按钮2, "按钮2"},
+        {ControlId::按钮3, "按钮3"},
+        {ControlId::按钮4, "按钮4"},
+    };
+    for (const auto& entry : kNames)
+        if (entry.id == id) return FindControlSpec(kMainWindow, entry.name);
+    return nullptr;  // the main window itself has no row
 }
 
 }  // namespace ruvelka
