@@ -524,7 +524,13 @@ void TypeAddress(Session& session, const Words& w) {
 void PostClick(Session& session, const std::string& name) {
     HWND control = ControlNamed(session, name);
     if (IsClass(control, "Button")) {
-        PostMessageA(control, BM_CLICK, 0, 0);
+        // What a click on the button sends its window. BM_CLICK would depend
+        // on the button getting the mouse capture, which another program's
+        // new console window (ping's) can take away under Wine, losing the
+        // click now and then. A disabled button takes no click.
+        if (IsWindowEnabled(control))
+            PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(control));
         return;
     }
     RECT r = {};

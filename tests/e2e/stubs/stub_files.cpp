@@ -31,8 +31,16 @@ std::string ReadBytes(const std::string& path, bool* found) {
 namespace {
 
 void PutBytes(const std::string& path, const std::string& bytes, DWORD disposition) {
-    HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Stand-ins started one after the other can still overlap (ping is not
+    // waited for): the file is opened for this process alone, and a second
+    // one waits its turn instead of losing its record.
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION) break;
+        Sleep(20);
+    }
     if (file == INVALID_HANDLE_VALUE) return;
     SetFilePointer(file, 0, nullptr, FILE_END);
     DWORD written = 0;
