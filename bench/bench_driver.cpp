@@ -34,7 +34,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/internet_handle.h"
+
 namespace {
+
+using ruvelka::InternetHandle;
 
 // The main window's controls, by child window identifier.
 const int kCheckButton = 1004;
@@ -320,20 +324,6 @@ double TimeCheck(Program& program, const std::string& address) {
         throw Failure("the check did not read the page (public address shown: " + Utf8FromAnsi(shown) + ")");
     return elapsed;
 }
-
-class InternetHandle {
-public:
-    explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-    ~InternetHandle() {
-        if (handle_ != nullptr) InternetCloseHandle(handle_);
-    }
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    HINTERNET get() const { return handle_; }
-
-private:
-    HINTERNET handle_;
-};
 
 // A bare WinINet GET over a session that stays open, as the program keeps its own.
 class LoopbackPage {

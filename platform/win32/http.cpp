@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/win32/internet_handle.h"
 #include "platform/win32/win32_system_services.h"
 
 namespace ruvelka {
@@ -12,21 +13,6 @@ namespace {
 const char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 const DWORD kRequestFlags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_PRAGMA_NOCACHE;
 const DWORD kReadChunk = 64 * 1024;
-
-// Closes a WinINet handle when it goes out of scope.
-class InternetHandle {
-public:
-    explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-    ~InternetHandle() {
-        if (handle_ != nullptr) InternetCloseHandle(handle_);
-    }
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    HINTERNET get() const { return handle_; }
-
-private:
-    HINTERNET handle_;
-};
 
 // The parts of a URL that the request needs.
 struct UrlParts {
